@@ -1,8 +1,10 @@
 // The library's exported entry points: thin wrappers over the internal bodies.
 #include <cstdio>
 
+#include "compare_workspace.h"
 #include "device/runtime.h"
 #include "device_selection.h"
+#include "lumcolor_check.h"
 #include "quorvagpu/quorvagpu.h"
 
 namespace {
@@ -15,14 +17,14 @@ void report_unavailable(const char* what) {
 
 bool InitCUDA_Export() { return quorva::select_device(quorva::device::runtime(), quorva::selected_device()); }
 
-bool Malloc_Binocular_Compare_cuda_Export(int, int, int, int, int) {
-  report_unavailable("the comparison workspace");
-  return false;
+bool Malloc_Binocular_Compare_cuda_Export(int clos, int rows, int windowsize, int endlevel, int startlevel) {
+  return quorva::create_workspace(quorva::device::runtime(), quorva::workspace(), clos, rows, windowsize,
+                                  endlevel, startlevel);
 }
 
-int Binocular_LumColorCompare_cuda_Export(float*, float*, float) {
-  report_unavailable("the luminance-colour check");
-  return -1;
+int Binocular_LumColorCompare_cuda_Export(float* image0, float* image1, float threshold) {
+  return quorva::lumcolor_check(quorva::device::runtime(), quorva::workspace(), image0, image1, threshold,
+                                quorva::threads_per_block());
 }
 
 int Binocular_ContourCompare_cuda_Export(float*, float*, float, float, float, int, bool) {
@@ -30,4 +32,4 @@ int Binocular_ContourCompare_cuda_Export(float*, float*, float, float, float, in
   return -1;
 }
 
-void FreeSpace_cuda_Export() {}
+void FreeSpace_cuda_Export() { quorva::release_workspace(quorva::device::runtime(), quorva::workspace()); }

@@ -139,5 +139,22 @@ TEST_F(ProgramTest, UsesPortraitAndSquarePairsAsLoaded) {
   expect_images_folder_holds({"a b.bmp", "c.bmp"});
 }
 
+TEST_F(ProgramTest, AStrongColourCastOverMoreThanAWindowCanNotForm) {
+  const test::RgbImage scene = test::patterned_image(120, 160, 4);
+  test::RgbImage cast = scene;
+  for (int y = 40; y < 110; ++y) {
+    for (int x = 30; x < 100; ++x) cast.at(x, y)[2] = 255;  // a blue cast over 70 × 70 pixels
+  }
+  const ProgramRun r = run({image("left.bmp", scene), image("right.bmp", cast)});
+  EXPECT_EQ(r.exit_status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::string expected_end =
+      "x_threads=2, y_threads=3\nSampe_rate=2\nHighest_Lum=160.000000\nDisplay_Resolution=1280\n"
+      "Ratio=1.000000\nQUORVA assessment processing......\n\n\nQUORVA Result: \n The two input images can NOT "
+      "form a comfortable single vision.\n\n\n\n";
+  ASSERT_GE(r.out.size(), expected_end.size());
+  EXPECT_EQ(r.out.substr(r.out.size() - expected_end.size()), expected_end);
+}
+
 }  // namespace
 }  // namespace quorva

@@ -1,0 +1,56 @@
+// The host backend with faults on demand: the n-th allocation or copy fails, and every call is recorded,
+// so that tests can see what a check does when the device lets it down.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "device/host_backend.h"
+
+namespace quorva::test {
+
+class FaultyBackend final : public device::Backend {
+ public:
+  // 1-based number of the call that fails; 0 never.
+  int fail_malloc_at = 0;
+  int fail_copy_to_device_at = 0;
+  int fail_copy_to_host_at = 0;
+
+  int mallocs = 0;
+  int frees_of_non_null = 0;
+  int copies_to_device = 0;
+  int copies_to_host = 0;
+  std::vector<std::string> launched;  // kernel names, in order
+
+  int device_count() override { return host_.device_count(); }
+  bool device_properties(int device, device::DeviceProperties& out) override {
+    return host_.device_properties(device, out);
+  }
+  void set_device(int device) override { host_.set_device(device); }
+  bool malloc(void** ptr, std::size_t bytes) override {
+    if (++mallocs == fail_malloc_at) return false;
+    return host_.malloc(ptr, bytes);
+  }
+  void memset(void* ptr, int value, std::size_t bytes) override { host_.memset(ptr, value, bytes); }
+  bool memcpy_to_device(void* dst, const void* src, std::size_t bytes) override {
+    if (++copies_to_device == fail_copy_to_device_at) return false;
+    return host_.memcpy_to_device(dst, src, bytes);
+  }
+  bool memcpy_to_host(void* dst, const void* src, std::size_t bytes) override {
+    if (++copies_to_host == fail_copy_to_host_at) return false;
+    return host_.memcpy_to_host(dst, src, bytes);
+  }
+  void free(void* ptr) override {
+    if (ptr != nullptr) ++frees_of_non_null;
+    host_.free(ptr);
+  }
+  void launch(const device::KernelEntry& kernel, int blocks, int block_size, const void* args) override {
+    launched.emplace_back(kernel.name);
+    host_.launch(kernel, blocks, block_size, args);
+  }
+
+ private:
+  device::HostBackend host_;
+};
+
+}  // namespace quorva::test
