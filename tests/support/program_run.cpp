@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,8 +51,10 @@ ProgramRun run_quorva(const std::vector<std::string>& arguments, const std::stri
   if (spawned != 0) throw std::runtime_error("cannot start " QUORVA_EXECUTABLE);
 
   int status = 0;
-  waitpid(pid, &status, 0);
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
   ProgramRun run;
+  run.peak_rss_kib = usage.ru_maxrss;
   run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   run.out = slurp(out_path);
   run.err = slurp(err_path);

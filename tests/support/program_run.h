@@ -10,6 +10,7 @@ struct ProgramRun {
   int exit_status = -1;
   std::string out;
   std::string err;
+  long peak_rss_kib = 0;  // the process's peak resident memory
 };
 
 // Runs QUORVA with `arguments` in the folder `working_dir`.
