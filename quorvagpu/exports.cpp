@@ -1,19 +1,10 @@
 // The library's exported entry points: thin wrappers over the internal bodies.
-#include <cstdio>
-
 #include "compare_workspace.h"
+#include "contour_check.h"
 #include "device/runtime.h"
 #include "device_selection.h"
 #include "lumcolor_check.h"
 #include "quorvagpu/quorvagpu.h"
-
-namespace {
-
-void report_unavailable(const char* what) {
-  std::fprintf(stderr, "QUORVA: %s is not available in this build\n", what);
-}
-
-}  // namespace
 
 bool InitCUDA_Export() { return quorva::select_device(quorva::device::runtime(), quorva::selected_device()); }
 
@@ -27,9 +18,11 @@ int Binocular_LumColorCompare_cuda_Export(float* image0, float* image1, float th
                                 quorva::threads_per_block());
 }
 
-int Binocular_ContourCompare_cuda_Export(float*, float*, float, float, float, int, bool) {
-  report_unavailable("the contour check");
-  return -1;
+// The images are not read: the check works on the copies the colour check left on the device.
+int Binocular_ContourCompare_cuda_Export(float*, float*, float DisplayHighestLum, float threshold_high,
+                                         float threshold_low, int Sampe_rate, bool) {
+  return quorva::contour_check(quorva::device::runtime(), quorva::workspace(), DisplayHighestLum, threshold_high,
+                               threshold_low, Sampe_rate, quorva::threads_per_block());
 }
 
 void FreeSpace_cuda_Export() { quorva::release_workspace(quorva::device::runtime(), quorva::workspace()); }

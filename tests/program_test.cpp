@@ -1,6 +1,8 @@
 // The program run as a user runs it: a separate process on files the test writes.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "support/bmp_writer.h"
 #include "support/program_run.h"
 #include "support/temp_dir.h"
@@ -123,18 +125,24 @@ TEST_F(ProgramTest, EchoesALandscapePairInPortraitWithoutWritingAnyFile) {
                                 0),
             0u)
       << landscape.out;
+  EXPECT_EQ(landscape.exit_status, 0) << landscape.err;
+  EXPECT_NE(landscape.out.find("The two input images can form a comfortable single vision."), std::string::npos)
+      << "identical images pass both checks";
   expect_images_folder_holds({"left.bmp", "right.bmp"});
 }
 
 TEST_F(ProgramTest, UsesPortraitAndSquarePairsAsLoaded) {
   for (auto [width, height] : {std::pair{48, 64}, std::pair{50, 50}}) {
-    const std::string left = image("a b.bmp", test::patterned_image(width, height, 2));
-    const std::string right = image("c.bmp", test::patterned_image(width, height, 2));
+    // Black against white: the colour check decides at once.
+    const std::string left = image("a b.bmp", test::uniform_image(width, height, 0, 0, 0));
+    const std::string right = image("c.bmp", test::uniform_image(width, height, 255, 255, 255));
     const ProgramRun r = run({left, right, "-s", "100"});
     EXPECT_NE(r.out.find("Sample rate is 100\nclos: " + std::to_string(width) +
                          "    rows: " + std::to_string(height) + "\n\n"),
               std::string::npos)
         << r.out;
+    EXPECT_NE(r.out.find("Sampe_rate=43\n"), std::string::npos) << "limited to the window";
+    EXPECT_NE(r.out.find("can NOT form"), std::string::npos);
   }
   expect_images_folder_holds({"a b.bmp", "c.bmp"});
 }
@@ -154,6 +162,47 @@ TEST_F(ProgramTest, AStrongColourCastOverMoreThanAWindowCanNotForm) {
       "form a comfortable single vision.\n\n\n\n";
   ASSERT_GE(r.out.size(), expected_end.size());
   EXPECT_EQ(r.out.substr(r.out.size() - expected_end.size()), expected_end);
+}
+
+// A grey scene with soft shading; `shift` moves the whole scene right by that many pixels.
+test::RgbImage soft_scene(int width, int height, int shift) {
+  test::RgbImage image = test::uniform_image(width, height, 0, 0, 0);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const int sx = x - shift;
+      const int value = 90 + static_cast<int>(40 * std::sin(sx / 9.0) * std::cos(y / 13.0));
+      std::uint8_t* p = image.at(x, y);
+      p[0] = static_cast<std::uint8_t>(value + 10);
+      p[1] = static_cast<std::uint8_t>(value);
+      p[2] = static_cast<std::uint8_t>(value - 10);
+    }
+  }
+  return image;
+}
+
+bool says_can_form(const ProgramRun& r) {
+  return r.out.find("The two input images can form a comfortable single vision.") != std::string::npos;
+}
+bool says_can_not_form(const ProgramRun& r) {
+  return r.out.find("The two input images can NOT form a comfortable single vision.") != std::string::npos;
+}
+
+TEST_F(ProgramTest, AHighContrastShapeSeenByOneEyeOnlyCanNotForm) {
+  const test::RgbImage scene = soft_scene(126, 168, 0);
+  test::RgbImage rivalry = scene;
+  for (int y = 50; y < 70; ++y) {
+    for (int x = 40; x < 44; ++x) std::fill_n(rivalry.at(x, y), 3, 0);  // a dark bar, 4 × 20 pixels
+  }
+  const ProgramRun r = run({image("left.bmp", scene), image("right.bmp", rivalry), "-d", "640"});
+  EXPECT_EQ(r.exit_status, 0) << r.err;
+  EXPECT_TRUE(says_can_not_form(r)) << r.out;
+}
+
+TEST_F(ProgramTest, OrdinaryDisparityOfASoftSceneCanForm) {
+  const ProgramRun r =
+      run({image("left.bmp", soft_scene(126, 168, 0)), image("right.bmp", soft_scene(126, 168, 2)), "-d", "640"});
+  EXPECT_EQ(r.exit_status, 0) << r.err;
+  EXPECT_TRUE(says_can_form(r)) << r.out;
 }
 
 }  // namespace

@@ -27,16 +27,20 @@ struct Kernel {
 template <class Args>
 using KernelBody = void (*)(int block, int thread, const Args& args);
 
-// The host form of a launch: every index of the grid exactly once, spread over the cores. Bodies share
-// nothing, so the result is the same whatever the number of threads.
+// Calls body(block, thread) for every index of a launch grid exactly once, spread over the cores. Bodies
+// share nothing, so the result is the same whatever the number of threads.
+template <class Body>
+void for_each_launch_index(int blocks, int block_size, const Body& body) {
+  const std::int64_t total = static_cast<std::int64_t>(blocks) * block_size;
+#pragma omp parallel for schedule(dynamic, 16)
+  for (std::int64_t n = 0; n < total; ++n) body(static_cast<int>(n / block_size), static_cast<int>(n % block_size));
+}
+
+// The host form of a launch of an element-wise kernel.
 template <class Args, KernelBody<Args> Body>
 void run_each_index_on_host(int blocks, int block_size, const void* args) {
   const Args& a = *static_cast<const Args*>(args);
-  const std::int64_t total = static_cast<std::int64_t>(blocks) * block_size;
-#pragma omp parallel for schedule(dynamic, 64)
-  for (std::int64_t n = 0; n < total; ++n) {
-    Body(static_cast<int>(n / block_size), static_cast<int>(n % block_size), a);
-  }
+  for_each_launch_index(blocks, block_size, [&a](int block, int thread) { Body(block, thread, a); });
 }
 
 // The table of every kernel the library registered when it was loaded.
