@@ -12,7 +12,11 @@ namespace {
 class OffsetPass {
  public:
   OffsetPass(device::Backend& backend, CompareWorkspace& ws, int threads_per_block)
-      : backend_(backend), ws_(ws), T_(threads_per_block), shape_(per_window_launch(ws.windows(), T_)) {}
+      : backend_(backend),
+        ws_(ws),
+        T_(threads_per_block),
+        shape_(per_window_launch(ws.windows(), T_)),
+        frequencies_(used_frequencies(ws)) {}
 
   void clear_pyramids() {
     for (float* buffer : {ws_.dev_pyr[0], ws_.dev_pyr[1], ws_.dev_rgbpyr[0], ws_.dev_rgbpyr[1]}) {
@@ -26,13 +30,16 @@ class OffsetPass {
                 ws_.windowsize, ws_.x_threads, ws_.y_threads, ws_.clos, ws_.rows});
   }
 
+  // One launch per frequency that a used level keeps.
   void forward_transform(int g, int rgb_start) {
-    for (int u = 0; u < ws_.windowsize; ++u) {
-      for (int v = 0; v < ws_.windowsize; ++v) {
-        per_window(catalogue::FourierLevel0, {u, v, shape_.block_size, ws_.dev_rgb[g], ws_.dev_rgbpyr[g], rgb_start,
-                                              ws_.windowsize, ws_.x_threads, ws_.y_threads, ws_.clos, ws_.rows});
+    std::vector<kernels::ForwardTransformArgs> launches;
+    for (int u : frequencies_) {
+      for (int v : frequencies_) {
+        launches.push_back({u, v, shape_.block_size, ws_.dev_rgb[g], ws_.dev_rgbpyr[g], rgb_start, ws_.windowsize,
+                            ws_.x_threads, ws_.y_threads, ws_.clos, ws_.rows});
       }
     }
+    launch_many(backend_, catalogue::FourierLevel0, shape_.blocks, shape_.block_size, launches);
   }
 
   void compare_level(int k, float threshold_high, float threshold_low) {
@@ -72,6 +79,7 @@ class OffsetPass {
   CompareWorkspace& ws_;
   int T_;
   LaunchShape shape_;
+  std::vector<int> frequencies_;
 };
 
 }  // namespace
@@ -87,6 +95,18 @@ std::vector<SamplingOffset> sampling_offsets(int windowsize, int d) {
     }
   }
   return offsets;
+}
+
+std::vector<int> used_frequencies(const CompareWorkspace& ws) {
+  std::vector<int> frequencies;
+  if (ws.startlevel >= ws.endlevel) return frequencies;
+  const int W = ws.windowsize;
+  const int w = ws.level_table[ws.startlevel].level_windowsize;
+  const int h = w / 2 + 1;  // the level keeps source indices below h and from h + (W − w) on
+  for (int j = 0; j < W; ++j) {
+    if (j < h || j >= h + (W - w)) frequencies.push_back(j);
+  }
+  return frequencies;
 }
 
 LaunchShape per_window_launch(int windows, int threads_per_block) {

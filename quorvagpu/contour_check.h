@@ -25,6 +25,10 @@ struct LaunchShape {
 // one block, as many blocks of the device's limit as the windows need.
 LaunchShape per_window_launch(int windows, int threads_per_block);
 
+// The frequency indices, along one axis of a window's spectrum, that the levels from `startlevel` on keep:
+// −m … m of the largest used level, in discrete-Fourier order. Nothing reads the others.
+std::vector<int> used_frequencies(const CompareWorkspace& ws);
+
 // Runs the check on the images the colour check uploaded. Returns the count of flagged windows of the first
 // offset that has any, 0 when none has, or −1 when the result could not be copied back. Leaves the level
 // result planes at the start of dev_pyr[0] and the merged plane at the start of dev_pyr[1].

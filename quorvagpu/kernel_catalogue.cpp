@@ -14,7 +14,7 @@ const device::Kernel<ColourConversionArgs> XYZ2LAB{
 const device::Kernel<CompareLumColorArgs> CompareLumColor{
     {"CompareLumColor_cuda_kernel", run_each_index_on_host<CompareLumColorArgs, CompareLumColor_cuda_kernel>}};
 const device::Kernel<ForwardTransformArgs> FourierLevel0{
-    {"fourier_pyr_level0_cuda_kernel", host_forms::run_forward_transform}};
+    {"fourier_pyr_level0_cuda_kernel", host_forms::run_forward_transform, host_forms::run_forward_transforms}};
 const device::Kernel<LevelFilterArgs> FilterLevels{
     {"filter_fourier_pyr_levels_cuda_kernel",
      run_each_index_on_host<LevelFilterArgs, filter_fourier_pyr_levels_cuda_kernel>}};

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "kernel_catalogue.h"
 #include "lumcolor_check.h"
 #include "support/faulty_backend.h"
 #include "support/seeded_values.h"
@@ -142,6 +143,50 @@ TEST_F(ContourCheckTest, AUniformGreyGivesItsGreyAtEveryBandPixelOfEveryLevel) {
       }
     }
   }
+}
+
+TEST_F(ContourCheckTest, TheLevelsReadNoFrequencyThatIsLeftOut) {
+  // Windows of 43 with levels 1 to 4 used: only the frequencies of level 1 (21 of 43 per axis) are computed.
+  const int clos = 2 * 43 + 10, rows = 43 + 5;
+  const std::vector<float> image = test::seeded_samples(static_cast<std::size_t>(clos) * rows * 3, 31);
+  prepare(image, image, clos, rows, 43, 5, 1);
+  const std::vector<int> used = used_frequencies(ws_);
+  ASSERT_EQ(used.size(), 21u);
+  EXPECT_EQ(used.front(), 0);
+  EXPECT_EQ(used[10], 10);
+  EXPECT_EQ(used[11], 43 - 10);
+
+  const int W = 43, windows = ws_.windows();
+  const LaunchShape shape = per_window_launch(windows, 512);
+  auto filter_all_levels = [&] {
+    for (int k = ws_.startlevel; k < ws_.endlevel; ++k) {
+      launch(backend_, catalogue::FilterLevels,
+             shape.blocks, shape.block_size,
+             kernels::LevelFilterArgs{shape.block_size, ws_.dev_rgbpyr[0], ws_.level_table[k].level_offset,
+                                      ws_.dev_freq_filter[k], W, ws_.level_table[k].level_windowsize, windows});
+    }
+    return std::vector<float>(ws_.dev_rgbpyr[0] + W * W * windows * 6, ws_.dev_rgbpyr[0] + ws_.pyr_length);
+  };
+  for (int u = 0; u < W; ++u) {
+    for (int v = 0; v < W; ++v) {
+      launch(backend_, catalogue::FourierLevel0, shape.blocks, shape.block_size,
+             kernels::ForwardTransformArgs{u, v, shape.block_size, ws_.dev_rgb[0], ws_.dev_rgbpyr[0], 0, W,
+                                           ws_.x_threads, ws_.y_threads, clos, rows});
+    }
+  }
+  const std::vector<float> from_every_frequency = filter_all_levels();
+  auto is_used = [&](int j) { return std::find(used.begin(), used.end(), j) != used.end(); };
+  for (int i = 0; i < windows; ++i) {
+    for (int v = 0; v < W; ++v) {
+      for (int u = 0; u < W; ++u) {
+        if (is_used(u) && is_used(v)) continue;
+        std::fill_n(ws_.dev_rgbpyr[0] + ((i * W + v) * W + u) * 6, 6, NAN);
+      }
+    }
+  }
+  const std::vector<float> from_used_frequencies = filter_all_levels();
+  ASSERT_EQ(std::memcmp(from_every_frequency.data(), from_used_frequencies.data(),
+                        from_every_frequency.size() * sizeof(float)), 0);
 }
 
 TEST_F(ContourCheckTest, StartlevelEqualToEndlevelComparesNothing) {

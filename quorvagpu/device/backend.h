@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "device/device_properties.h"
 #include "device/kernel.h"
@@ -29,11 +30,22 @@ class Backend : public DeviceDirectory {
   virtual void free(void* ptr) = 0;
   // A configuration the device refuses (no blocks, too many threads per block) is skipped silently.
   virtual void launch(const KernelEntry& kernel, int blocks, int block_size, const void* args) = 0;
+  // `count` launches of one kernel with the same geometry, in order; `args` is an array of their arguments.
+  virtual void launch_many(const KernelEntry& kernel, int blocks, int block_size, const void* args,
+                           std::size_t args_size, int count) {
+    for (int n = 0; n < count; ++n) launch(kernel, blocks, block_size, static_cast<const char*>(args) + n * args_size);
+  }
 };
 
 template <class Args>
 void launch(Backend& backend, const Kernel<Args>& kernel, int blocks, int block_size, const Args& args) {
   backend.launch(kernel.entry, blocks, block_size, &args);
+}
+
+template <class Args>
+void launch_many(Backend& backend, const Kernel<Args>& kernel, int blocks, int block_size,
+                 const std::vector<Args>& args) {
+  backend.launch_many(kernel.entry, blocks, block_size, args.data(), sizeof(Args), static_cast<int>(args.size()));
 }
 
 // Blocks needed to give every one of `elements` indices a thread.

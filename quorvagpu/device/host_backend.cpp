@@ -48,8 +48,16 @@ bool HostBackend::memcpy_to_host(void* host_dst, const void* device_src, std::si
 void HostBackend::free(void* ptr) { std::free(ptr); }
 
 void HostBackend::launch(const KernelEntry& kernel, int blocks, int block_size, const void* args) {
-  if (blocks <= 0 || block_size <= 0 || block_size > kMaxThreadsPerBlock) return;
-  kernel.run_on_host(blocks, block_size, args);
+  if (accepts(blocks, block_size)) kernel.run_on_host(blocks, block_size, args);
+}
+
+void HostBackend::launch_many(const KernelEntry& kernel, int blocks, int block_size, const void* args,
+                              std::size_t args_size, int count) {
+  if (kernel.run_many_on_host == nullptr) {
+    Backend::launch_many(kernel, blocks, block_size, args, args_size, count);
+  } else if (accepts(blocks, block_size)) {
+    kernel.run_many_on_host(blocks, block_size, args, count);
+  }
 }
 
 }  // namespace quorva::device

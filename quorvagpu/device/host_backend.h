@@ -22,6 +22,13 @@ class HostBackend final : public Backend {
   bool memcpy_to_host(void* host_dst, const void* device_src, std::size_t bytes) override;
   void free(void* ptr) override;
   void launch(const KernelEntry& kernel, int blocks, int block_size, const void* args) override;
+  void launch_many(const KernelEntry& kernel, int blocks, int block_size, const void* args, std::size_t args_size,
+                   int count) override;
+
+ private:
+  static bool accepts(int blocks, int block_size) {
+    return blocks > 0 && block_size > 0 && block_size <= kMaxThreadsPerBlock;
+  }
 };
 
 }  // namespace quorva::device

@@ -11,10 +11,14 @@ namespace quorva::device {
 
 // Runs `blocks` × `block_size` indices of the kernel on the host, each once.
 using HostEntry = void (*)(int blocks, int block_size, const void* args);
+// Runs `count` launches of the same geometry, `args` pointing at an array of their argument structs, with
+// the result of running them one after the other.
+using HostBatchEntry = void (*)(int blocks, int block_size, const void* args, int count);
 
 struct KernelEntry {
   const char* name;
   HostEntry run_on_host;
+  HostBatchEntry run_many_on_host = nullptr;  // when the host can do a run of launches better together
 };
 
 // Typed handle so that a launch can only be given the argument struct its kernel takes.

@@ -28,6 +28,10 @@ class Runtime final : public Backend {
   void launch(const KernelEntry& kernel, int blocks, int block_size, const void* args) override {
     current_->launch(kernel, blocks, block_size, args);
   }
+  void launch_many(const KernelEntry& kernel, int blocks, int block_size, const void* args, std::size_t args_size,
+                   int count) override {
+    current_->launch_many(kernel, blocks, block_size, args, args_size, count);
+  }
 
  private:
   // Finds the backend that owns the flat device index; `local` becomes its index there.

@@ -48,6 +48,11 @@ class FaultyBackend final : public device::Backend {
     launched.emplace_back(kernel.name);
     host_.launch(kernel, blocks, block_size, args);
   }
+  void launch_many(const device::KernelEntry& kernel, int blocks, int block_size, const void* args,
+                   std::size_t args_size, int count) override {
+    launched.insert(launched.end(), count, kernel.name);
+    host_.launch_many(kernel, blocks, block_size, args, args_size, count);
+  }
 
  private:
   device::HostBackend host_;
