@@ -12,11 +12,6 @@
 namespace quorva {
 namespace {
 
-// Fixed thresholds of the two checks.
-constexpr float kLumColorThreshold = 25.0f;
-constexpr float kThresholdHigh = 6.5f;
-constexpr float kThresholdLow = 2.3f;
-
 int fail(const std::string& message, int status = kExitFailure) {
   std::fflush(stdout);
   std::fprintf(stderr, "QUORVA: %s\n", message.c_str());

@@ -14,6 +14,11 @@ struct RunParameters {
   float Ratio = 1.0f;
 };
 
+// Fixed thresholds of the two checks.
+constexpr float kLumColorThreshold = 25.0f;
+constexpr float kThresholdHigh = 6.5f;
+constexpr float kThresholdLow = 2.3f;
+
 // Reads `QUORVA bmp1 bmp2 [-s Sampe_rate] [-l Highest_Lum] [-d Display_Resolution] [-r Ratio]`.
 // False when the usage text is due: fewer than two names, a value out of range or not finite, an option
 // without its value, or viewing conditions whose window would not fit in an int.

@@ -189,6 +189,38 @@ TEST_F(ContourCheckTest, TheLevelsReadNoFrequencyThatIsLeftOut) {
                         from_every_frequency.size() * sizeof(float)), 0);
 }
 
+TEST_F(ContourCheckTest, EveryFloatTheStagesReadIsWrittenFirst) {
+  const int clos = 84, rows = 105;
+  const std::vector<float> scene = grey(clos, rows, 128.0f);
+  prepare(scene, with_bar(scene, clos, 30, 25), clos, rows);
+  auto results = [&] {
+    std::vector<float> planes(ws_.dev_pyr[0], ws_.dev_pyr[0] + (ws_.endlevel - ws_.startlevel) * ws_.windows());
+    planes.insert(planes.end(), ws_.dev_pyr[1], ws_.dev_pyr[1] + ws_.windows());
+    for (int k = ws_.startlevel; k < ws_.endlevel; ++k) {
+      const int w = ws_.level_table[k].level_windowsize;
+      for (float* eye : {ws_.dev_pyr[0], ws_.dev_pyr[1]}) {
+        const float* band = eye + ws_.level_table[k].level_offset;
+        planes.insert(planes.end(), band, band + ws_.windows() * w * w * 6);
+      }
+    }
+    return planes;
+  };
+  auto fill_pyramids = [&](float value) {
+    for (float* buffer : {ws_.dev_pyr[0], ws_.dev_pyr[1], ws_.dev_rgbpyr[0], ws_.dev_rgbpyr[1]}) {
+      std::fill_n(buffer, ws_.pyr_length, value);
+    }
+  };
+  fill_pyramids(0.0f);
+  const int count_from_zeros = check(1);
+  const std::vector<float> from_zeros = results();
+  fill_pyramids(NAN);
+  EXPECT_EQ(check(1), count_from_zeros);
+  EXPECT_GE(count_from_zeros, 1);
+  const std::vector<float> from_garbage = results();
+  ASSERT_EQ(std::memcmp(from_zeros.data(), from_garbage.data(), from_zeros.size() * sizeof(float)), 0)
+      << "level planes, merged plane and band images";
+}
+
 TEST_F(ContourCheckTest, StartlevelEqualToEndlevelComparesNothing) {
   const int clos = 84, rows = 105;
   const std::vector<float> scene = grey(clos, rows, 128.0f);
