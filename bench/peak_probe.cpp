@@ -9,15 +9,17 @@
 namespace {
 
 typedef float Floats16 __attribute__((vector_size(64)));
-constexpr int kChains = 4;
+constexpr int kChains = 6;
 constexpr double kFlopsPerRound = 2.0 * kChains * 16;
 
 __attribute__((target_clones("avx512f", "avx2", "default"))) float multiply_add_chains(long rounds) {
   Floats16 products[kChains];
   Floats16 sums[kChains];
+  // Distinct starting values below 1, so that the compiler can neither merge chains nor prove that an add
+  // leaves its sum unchanged.
   for (int k = 0; k < kChains; ++k) {
-    products[k] = Floats16{} + 1.0f;
-    sums[k] = Floats16{} + static_cast<float>(k);
+    products[k] = Floats16{} + (1.0f + 0.001f * k);
+    sums[k] = Floats16{} + 0.1f * k / kChains;
   }
   const Floats16 factor = Floats16{} + 0.99999994f;
   const Floats16 step = Floats16{} + 1e-7f;
@@ -28,7 +30,9 @@ __attribute__((target_clones("avx512f", "avx2", "default"))) float multiply_add_
     }
   }
   float total = 0.0f;
-  for (int k = 0; k < kChains; ++k) total += products[k][k] + sums[k][15 - k];
+  for (int k = 0; k < kChains; ++k) {
+    for (int lane = 0; lane < 16; ++lane) total += products[k][lane] + sums[k][lane];
+  }
   return total;
 }
 

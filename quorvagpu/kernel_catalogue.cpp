@@ -1,6 +1,7 @@
 #include "kernel_catalogue.h"
 
 #include "host_forms/fourier_batch_forms.h"
+#include "host_forms/lumcolor_batch_form.h"
 
 namespace quorva::catalogue {
 
@@ -12,7 +13,7 @@ const device::Kernel<ColourConversionArgs> RGB2XYZ{
 const device::Kernel<ColourConversionArgs> XYZ2LAB{
     {"XYZ2LAB_cuda_kernel", run_each_index_on_host<ColourConversionArgs, XYZ2LAB_cuda_kernel>}};
 const device::Kernel<CompareLumColorArgs> CompareLumColor{
-    {"CompareLumColor_cuda_kernel", run_each_index_on_host<CompareLumColorArgs, CompareLumColor_cuda_kernel>}};
+    {"CompareLumColor_cuda_kernel", host_forms::run_lumcolor_windows}};
 const device::Kernel<ForwardTransformArgs> FourierLevel0{
     {"fourier_pyr_level0_cuda_kernel", host_forms::run_forward_transform, host_forms::run_forward_transforms}};
 const device::Kernel<LevelFilterArgs> FilterLevels{
