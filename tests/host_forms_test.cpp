@@ -123,5 +123,22 @@ INSTANTIATE_TEST_SUITE_P(Windows, ForwardBatchTest,
                                          TransformCase{21, 67, 45, 10, 3}, TransformCase{43, 97, 50, 21, 21},
                                          TransformCase{65, 141, 71, 32, 0}));
 
+class InverseBatchTest : public testing::TestWithParam<int> {};
+
+TEST_P(InverseBatchTest, IsTheElementFormForEveryBandPixel) {
+  const int w = GetParam(), W = 2 * w + 1, x = 8, y = 5, windows = x * y;
+  const std::vector<float> spectra =
+      test::seeded_floats(static_cast<std::size_t>(w) * w * windows * 6, 50 + w, -3000.0f, 9000.0f);
+  std::vector<float> element(spectra.size(), -1.0f), batch(spectra.size(), -1.0f);
+  const int T = windows - 3;  // one block that leaves the last windows out
+  kernels::InverseTransformArgs a{T, W, element.data(), const_cast<float*>(spectra.data()), w, x, y};
+  device::run_each_index_on_host<kernels::InverseTransformArgs, kernels::Inv_fourier_pyr_levels_cuda_kernel>(1, T, &a);
+  a.cuda_rgb = batch.data();
+  catalogue::InverseLevels.entry.run_on_host(1, T, &a);
+  EXPECT_TRUE(same_floats(element, batch));
+}
+
+INSTANTIATE_TEST_SUITE_P(LevelSizes, InverseBatchTest, testing::Values(3, 9, 11, 21, 23));
+
 }  // namespace
 }  // namespace quorva

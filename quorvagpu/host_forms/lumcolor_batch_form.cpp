@@ -1,7 +1,7 @@
 #include "host_forms/lumcolor_batch_form.h"
 
-#include <cstring>
 
+#include "host_forms/vector_lanes.h"
 #include "kernels/lumcolor_kernel.h"
 
 namespace quorva::host_forms {
@@ -9,23 +9,19 @@ namespace {
 
 using kernels::CompareLumColorArgs;
 
-constexpr int kLanes = kDistancePadding;  // neighbouring positions of one row, one per lane
-constexpr int kRows = 8;                  // rows of positions summed together, sharing every loaded row
-
-typedef float Lanes __attribute__((vector_size(kLanes * sizeof(float))));
+static_assert(kDistancePadding >= kLanes, "the lanes of the last position may run past the plane");
+constexpr int kRows = 8;  // rows of positions summed together, sharing every loaded row
 
 // The window sums of positions (x0 + lane, y0 + k) for k < Rows. Row j of differences below y0 is term
 // r = j − k of row k's windows, so taking the rows in order gives every window its terms in order.
 template <int Rows>
-__attribute__((target_clones("avx512f", "avx2", "default"))) void sum_windows(const float* distances, int xsamples,
-                                                                              int W, int x0, int y0,
-                                                                              float sums[Rows][kLanes]) {
+QUORVA_LANE_CLONES void sum_windows(const float* distances, int xsamples, int W, int x0, int y0,
+                                   float sums[Rows][kLanes]) {
   Lanes acc[Rows] = {};
   for (int c = 0; c < W; ++c) {
     const float* column = distances + static_cast<std::size_t>(y0) * xsamples + x0 + c;
     for (int j = 0; j < W + Rows - 1; ++j) {
-      Lanes v;
-      std::memcpy(&v, column + static_cast<std::size_t>(j) * xsamples, sizeof v);
+      const Lanes v = load_lanes(column + static_cast<std::size_t>(j) * xsamples);
       if (j >= Rows - 1 && j < W) {
         for (int k = 0; k < Rows; ++k) acc[k] += v;
       } else {
@@ -35,7 +31,7 @@ __attribute__((target_clones("avx512f", "avx2", "default"))) void sum_windows(co
       }
     }
   }
-  for (int k = 0; k < Rows; ++k) std::memcpy(sums[k], &acc[k], sizeof acc[k]);
+  for (int k = 0; k < Rows; ++k) store_lanes(sums[k], acc[k]);
 }
 
 template <int Rows>
