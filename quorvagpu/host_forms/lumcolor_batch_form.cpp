@@ -10,25 +10,29 @@ namespace {
 using kernels::CompareLumColorArgs;
 
 static_assert(kDistancePadding >= kLanes, "the lanes of the last position may run past the plane");
-constexpr int kRows = 8;  // rows of positions summed together, sharing every loaded row
+constexpr int kRows = 6;  // rows of positions summed together, sharing every loaded row
 
-// The window sums of positions (x0 + lane, y0 + k) for k < Rows. Row j of differences below y0 is term
-// r = j − k of row k's windows, so taking the rows in order gives every window its terms in order.
+// The window sums of positions (x0 + lane, y0 + k) for k < Rows, for windows of at least Rows − 1. Row j
+// of differences below y0 is term j − k of row k's windows, so taking the rows in order gives every window
+// its terms in order; the first and last Rows − 1 rows serve only some of the windows.
 template <int Rows>
 QUORVA_LANE_CLONES void sum_windows(const float* distances, int xsamples, int W, int x0, int y0,
                                    float sums[Rows][kLanes]) {
   Lanes acc[Rows] = {};
   for (int c = 0; c < W; ++c) {
     const float* column = distances + static_cast<std::size_t>(y0) * xsamples + x0 + c;
-    for (int j = 0; j < W + Rows - 1; ++j) {
-      const Lanes v = load_lanes(column + static_cast<std::size_t>(j) * xsamples);
-      if (j >= Rows - 1 && j < W) {
-        for (int k = 0; k < Rows; ++k) acc[k] += v;
-      } else {
-        for (int k = 0; k < Rows; ++k) {
-          if (j - k >= 0 && j - k < W) acc[k] += v;
-        }
-      }
+    const auto row = [&](int j) { return load_lanes(column + static_cast<std::size_t>(j) * xsamples); };
+    for (int j = 0; j < Rows - 1; ++j) {
+      const Lanes v = row(j);
+      for (int k = 0; k <= j; ++k) acc[k] += v;
+    }
+    for (int j = Rows - 1; j < W; ++j) {
+      const Lanes v = row(j);
+      for (int k = 0; k < Rows; ++k) acc[k] += v;
+    }
+    for (int j = 0; j < Rows - 1; ++j) {
+      const Lanes v = row(W + j);
+      for (int k = j + 1; k < Rows; ++k) acc[k] += v;
     }
   }
   for (int k = 0; k < Rows; ++k) store_lanes(sums[k], acc[k]);
@@ -61,7 +65,7 @@ std::vector<float> window_sums(const std::vector<float>& distances, int xsamples
     for (int cg = 0; cg < column_groups; ++cg) {
       const int y0 = rg * kRows;
       const int x0 = cg * kLanes;
-      if (y0 + kRows <= down) {
+      if (y0 + kRows <= down && W >= kRows - 1) {
         store_sums<kRows>(distances, xsamples, W, across, x0, y0, sums.data());
       } else {
         for (int y = y0; y < down; ++y) store_sums<1>(distances, xsamples, W, across, x0, y, sums.data());
