@@ -8,6 +8,7 @@
 
 #include "kernel_catalogue.h"
 #include "lumcolor_check.h"
+#include "support/element_forms.h"
 #include "support/faulty_backend.h"
 #include "support/seeded_values.h"
 
@@ -62,10 +63,10 @@ std::vector<float> grey(int clos, int rows, float value) {
   return std::vector<float>(static_cast<std::size_t>(clos) * rows * 3, value);
 }
 
-// Adds a dark bar, 3 pixels wide and 15 high, with its top-left corner at (x, y).
-std::vector<float> with_bar(std::vector<float> image, int clos, int x, int y) {
-  for (int row = y; row < y + 15; ++row) {
-    for (int column = x; column < x + 3; ++column) {
+// Adds a dark bar, 3 pixels wide and 15 high unless told otherwise, with its top-left corner at (x, y).
+std::vector<float> with_bar(std::vector<float> image, int clos, int x, int y, int width = 3, int height = 15) {
+  for (int row = y; row < y + height; ++row) {
+    for (int column = x; column < x + width; ++column) {
       for (int c = 0; c < 3; ++c) image[(row * clos + column) * 3 + c] = 0.0f;
     }
   }
@@ -261,6 +262,75 @@ TEST_F(ContourCheckTest, ResultsAreTheSameWhateverTheNumberOfThreads) {
         << "level planes, merged plane and band images";
   }
 }
+
+struct FormsCase {
+  int clos;
+  int rows;
+  int windowsize;
+  int endlevel;
+  int startlevel;
+};
+
+class FastFormsTest : public ContourCheckTest, public testing::WithParamInterface<FormsCase> {
+ protected:
+  struct Results {
+    int lumcolor;
+    std::vector<float> lumcolor_flags;
+    int contour;
+    std::vector<float> planes;  // level planes, merged plane and band images of the last offset run
+  };
+
+  Results run(const std::vector<float>& image0, const std::vector<float>& image1, int threads) {
+    omp_set_num_threads(threads);
+    Results r;
+    r.lumcolor = lumcolor_check(backend_, ws_, image0.data(), image1.data(), 25.0f, 512);
+    r.lumcolor_flags = ws_.host_result;
+    r.contour = check(2);
+    omp_set_num_threads(omp_get_num_procs());
+    r.planes.assign(ws_.dev_pyr[0], ws_.dev_pyr[0] + (ws_.endlevel - ws_.startlevel) * ws_.windows());
+    r.planes.insert(r.planes.end(), ws_.dev_pyr[1], ws_.dev_pyr[1] + ws_.windows());
+    for (int k = ws_.startlevel; k < ws_.endlevel; ++k) {
+      const int w = ws_.level_table[k].level_windowsize;
+      for (float* eye : {ws_.dev_pyr[0], ws_.dev_pyr[1]}) {
+        const float* band = eye + ws_.level_table[k].level_offset;
+        r.planes.insert(r.planes.end(), band, band + ws_.windows() * w * w * 6);
+      }
+    }
+    return r;
+  }
+};
+
+TEST_P(FastFormsTest, GiveTheElementFormsResultsOnOneThreadAndOnSeveral) {
+  const FormsCase c = GetParam();
+  // Soft noise for both eyes, with a bar in one: some windows flagged, others not.
+  std::vector<float> image0 = test::seeded_floats(static_cast<std::size_t>(c.clos) * c.rows * 3, 61, 100, 140);
+  for (float& v : image0) v = std::floor(v);
+  const int bar = c.windowsize / 7;
+  const std::vector<float> image1 = with_bar(image0, c.clos, c.windowsize + 3, 4, bar, 5 * bar);
+  prepare(image0, image1, c.clos, c.rows, c.windowsize, c.endlevel, c.startlevel);
+
+  backend_.forms = &test::element_forms();
+  const Results element = run(image0, image1, 2);
+  backend_.forms = nullptr;
+  const auto merged = element.planes.begin() + (ws_.endlevel - ws_.startlevel) * ws_.windows();
+  EXPECT_NE(std::count(merged, merged + ws_.windows(), 255.0f), 0) << "the case should flag some window";
+  for (int threads : {1, 2}) {
+    const Results fast = run(image0, image1, threads);
+    EXPECT_EQ(fast.lumcolor, element.lumcolor) << threads << " threads";
+    EXPECT_EQ(fast.contour, element.contour) << threads << " threads";
+    ASSERT_EQ(std::memcmp(fast.lumcolor_flags.data(), element.lumcolor_flags.data(),
+                          element.lumcolor_flags.size() * sizeof(float)), 0) << threads << " threads";
+    ASSERT_EQ(fast.planes.size(), element.planes.size());
+    ASSERT_EQ(std::memcmp(fast.planes.data(), element.planes.data(), element.planes.size() * sizeof(float)), 0)
+        << threads << " threads";
+  }
+}
+
+// The geometries of -d 640 (every level used) and -d 1280 (the finest level left out), on images that are
+// no whole number of windows, so that windows of later offsets reach past the image.
+INSTANTIATE_TEST_SUITE_P(Geometries, FastFormsTest,
+                         testing::Values(FormsCase{4 * 21 + 11, 3 * 21 + 5, 21, 4, 0},
+                                         FormsCase{3 * 43 + 9, 2 * 43 + 20, 43, 5, 1}));
 
 }  // namespace
 }  // namespace quorva

@@ -1,7 +1,9 @@
 // The host backend with faults on demand: the n-th allocation or copy fails, and every call is recorded,
-// so that tests can see what a check does when the device lets it down.
+// so that tests can see what a check does when the device lets it down. It can also run every kernel in
+// its element form instead of the host's faster forms.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,8 @@ class FaultyBackend final : public device::Backend {
   int copies_to_device = 0;
   int copies_to_host = 0;
   std::vector<std::string> launched;  // kernel names, in order
+  // When set, each kernel runs in the form given here under its name.
+  const std::map<std::string, device::HostEntry>* forms = nullptr;
 
   int device_count() override { return host_.device_count(); }
   bool device_properties(int device, device::DeviceProperties& out) override {
@@ -46,10 +50,18 @@ class FaultyBackend final : public device::Backend {
   }
   void launch(const device::KernelEntry& kernel, int blocks, int block_size, const void* args) override {
     launched.emplace_back(kernel.name);
-    host_.launch(kernel, blocks, block_size, args);
+    if (forms == nullptr) {
+      host_.launch(kernel, blocks, block_size, args);
+    } else {
+      host_.launch(device::KernelEntry{kernel.name, forms->at(kernel.name)}, blocks, block_size, args);
+    }
   }
   void launch_many(const device::KernelEntry& kernel, int blocks, int block_size, const void* args,
                    std::size_t args_size, int count) override {
+    if (forms != nullptr) {
+      Backend::launch_many(kernel, blocks, block_size, args, args_size, count);
+      return;
+    }
     launched.insert(launched.end(), count, kernel.name);
     host_.launch_many(kernel, blocks, block_size, args, args_size, count);
   }
