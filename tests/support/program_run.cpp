@@ -2,11 +2,11 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "support/temp_dir.h"
@@ -31,6 +31,7 @@ ProgramRun run_quorva(const std::vector<std::string>& arguments, const std::stri
   TempDir capture;
   const std::string out_path = capture.file("stdout");
   const std::string err_path = capture.file("stderr");
+  const std::string peak_path = capture.file("peak_rss_kib");
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -39,22 +40,21 @@ ProgramRun run_quorva(const std::vector<std::string>& arguments, const std::stri
   posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addchdir_np(&actions, working_dir.c_str());
 
-  std::vector<std::string> all{QUORVA_EXECUTABLE};
+  std::vector<std::string> all{MEASURE_PEAK_MEMORY, peak_path, QUORVA_EXECUTABLE};
   all.insert(all.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
   for (auto& a : all) argv.push_back(a.data());
   argv.push_back(nullptr);
 
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, QUORVA_EXECUTABLE, &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&pid, MEASURE_PEAK_MEMORY, &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) throw std::runtime_error("cannot start " QUORVA_EXECUTABLE);
+  if (spawned != 0) throw std::runtime_error("cannot start " MEASURE_PEAK_MEMORY);
 
   int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
+  waitpid(pid, &status, 0);
   ProgramRun run;
-  run.peak_rss_kib = usage.ru_maxrss;
+  run.peak_rss_kib = std::atol(slurp(peak_path).c_str());
   run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   run.out = slurp(out_path);
   run.err = slurp(err_path);
