@@ -36,7 +36,7 @@ using KernelBody = void (*)(int block, int thread, const Args& args);
 template <class Body>
 void for_each_launch_index(int blocks, int block_size, const Body& body) {
   const std::int64_t total = static_cast<std::int64_t>(blocks) * block_size;
-#pragma omp parallel for schedule(dynamic, 16)
+#pragma omp parallel for schedule(guided)
   for (std::int64_t n = 0; n < total; ++n) body(static_cast<int>(n / block_size), static_cast<int>(n % block_size));
 }
 
