@@ -3,25 +3,16 @@
 #include <vector>
 
 #include "kernel_catalogue.h"
+#include "support/seeded_values.h"
 
 namespace quorva {
 namespace {
 
 using kernels::AdaptationLuminanceArgs;
 
-std::vector<float> grey_image(int clos, int rows, float red, float green, float blue) {
-  std::vector<float> image(static_cast<std::size_t>(clos) * rows * 3);
-  for (std::size_t i = 0; i < image.size(); i += 3) {
-    image[i] = red;
-    image[i + 1] = green;
-    image[i + 2] = blue;
-  }
-  return image;
-}
-
 // Runs the kernel over every window of a uniform image and returns window 0's value.
 float luminance_of_uniform_green(float green, float highest = 160.0f) {
-  std::vector<float> image = grey_image(10, 10, 0, green, 0);
+  std::vector<float> image = test::uniform_float_image(10, 10, 0, green, 0);
   std::vector<float> out(4, -9.0f);
   AdaptationLuminanceArgs a{1, highest, 0, image.data(), out.data(), 5, 2, 2, 10, 10};
   catalogue::AdaptationLuminance.entry.run_on_host(8, 1, &a);
@@ -56,7 +47,7 @@ TEST(AdaptationLuminance, TheFloorIsTheFloatNearestMinus04) {
 }
 
 TEST(AdaptationLuminance, RedAndBlueHaveNoEffect) {
-  std::vector<float> a = grey_image(12, 12, 0, 90, 0), b = grey_image(12, 12, 255, 90, 7);
+  std::vector<float> a = test::uniform_float_image(12, 12, 0, 90, 0), b = test::uniform_float_image(12, 12, 255, 90, 7);
   std::vector<float> out_a(4), out_b(4);
   AdaptationLuminanceArgs args{4, 160.0f, 0, a.data(), out_a.data(), 6, 2, 2, 12, 12};
   catalogue::AdaptationLuminance.entry.run_on_host(1, 4, &args);
@@ -69,7 +60,7 @@ TEST(AdaptationLuminance, RedAndBlueHaveNoEffect) {
 TEST(AdaptationLuminance, TheOffsetMovesEveryWindowRightAndDown) {
   // Green 200 only in the 7 × 7 block at column 5, row 3: the window moved 5 right and 3 down covers it.
   const int W = 7, clos = 30, rows = 30;
-  std::vector<float> image = grey_image(clos, rows, 0, 0, 0);
+  std::vector<float> image = test::uniform_float_image(clos, rows, 0, 0, 0);
   for (int y = 3; y < 3 + W; ++y) {
     for (int x = 5; x < 5 + W; ++x) image[(y * clos + x) * 3 + 1] = 200.0f;
   }
@@ -85,7 +76,7 @@ TEST(AdaptationLuminance, TheOffsetMovesEveryWindowRightAndDown) {
 }
 
 TEST(AdaptationLuminance, IndicesBeyondTheGridWriteNothing) {
-  std::vector<float> image = grey_image(8, 6, 0, 255, 0);
+  std::vector<float> image = test::uniform_float_image(8, 6, 0, 255, 0);
   std::vector<float> out(16, -9.0f);
   AdaptationLuminanceArgs a{2, 160.0f, 0, image.data(), out.data(), 2, 4, 3, 8, 6};
   catalogue::AdaptationLuminance.entry.run_on_host(8, 2, &a);
@@ -96,7 +87,7 @@ TEST(AdaptationLuminance, IndicesBeyondTheGridWriteNothing) {
 TEST(AdaptationLuminance, WindowsReachingPastTheImageReadZerosThere) {
   // A 2 × 2 grid of 4-pixel windows on a 9 × 9 image, moved 3 right and 3 down: the last column and row
   // of windows reach past the image, and their outside samples count as black.
-  std::vector<float> image = grey_image(9, 9, 0, 255, 0);
+  std::vector<float> image = test::uniform_float_image(9, 9, 0, 255, 0);
   std::vector<float> out(4);
   AdaptationLuminanceArgs a{1, 160.0f, 3 * 4 + 3, image.data(), out.data(), 4, 2, 2, 9, 9};
   catalogue::AdaptationLuminance.entry.run_on_host(4, 1, &a);

@@ -1,5 +1,6 @@
 // The transforms against a scalar reference written straight from their formulas, bit for bit, in both the
-// element form and the host's batch form.
+// element form and the host's batch form; and the batch forms against the element form on windows of several
+// sizes and on images whose size is no multiple of anything, with windows that reach past the image.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -103,6 +104,61 @@ INSTANTIATE_TEST_SUITE_P(Windows, ForwardTransformTest,
                          testing::Values(TransformCase{3, 10, 7, 0, 0}, TransformCase{3, 10, 7, 2, 1},
                                          TransformCase{9, 29, 20, 4, 8},   // windows reach past both edges
                                          TransformCase{21, 44, 43, 10, 0}, TransformCase{43, 90, 50, 21, 21}));
+
+// The frequencies a case runs: all of them for small windows, both ends and the middle for large ones.
+std::vector<int> frequencies_of(int W) {
+  std::vector<int> all;
+  for (int j = 0; j < W; ++j) {
+    if (W <= 21 || j < 3 || j > W - 4 || j == W / 2) all.push_back(j);
+  }
+  return all;
+}
+
+class ForwardBatchTest : public testing::TestWithParam<TransformCase> {};
+
+TEST_P(ForwardBatchTest, IsTheElementFormForEveryFrequency) {
+  const TransformCase c = GetParam();
+  const int x = c.clos / c.W, y = c.rows / c.W, windows = x * y;
+  std::vector<float> image = test::seeded_samples(static_cast<std::size_t>(c.clos) * c.rows * 3, c.W + 100);
+  const std::size_t spectrum_floats = static_cast<std::size_t>(c.W) * c.W * windows * 6;
+  std::vector<float> element(spectrum_floats, -1.0f), batch(spectrum_floats, -1.0f);
+  const int T = 8;
+  const int blocks = windows / T + 1;  // more threads than windows
+  std::vector<kernels::ForwardTransformArgs> launches;
+  for (int u : frequencies_of(c.W)) {
+    for (int v : frequencies_of(c.W)) {
+      kernels::ForwardTransformArgs a{u, v, T, image.data(), element.data(), c.oy * c.W + c.ox, c.W, x, y, c.clos, c.rows};
+      device::run_each_index_on_host<kernels::ForwardTransformArgs, kernels::fourier_pyr_level0_cuda_kernel>(blocks, T, &a);
+      a.cuda_rgbpyr = batch.data();
+      launches.push_back(a);
+    }
+  }
+  device::HostBackend backend;
+  device::launch_many(backend, catalogue::FourierLevel0, blocks, T, launches);
+  EXPECT_TRUE(test::same_floats(element, batch));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, ForwardBatchTest,
+                         testing::Values(TransformCase{3, 61, 20, 2, 1}, TransformCase{9, 100, 41, 4, 8},
+                                         TransformCase{21, 67, 45, 10, 3}, TransformCase{43, 97, 50, 21, 21},
+                                         TransformCase{65, 141, 71, 32, 0}));
+
+class InverseBatchTest : public testing::TestWithParam<int> {};
+
+TEST_P(InverseBatchTest, IsTheElementFormForEveryBandPixel) {
+  const int w = GetParam(), W = 2 * w + 1, x = 8, y = 5, windows = x * y;
+  const std::vector<float> spectra =
+      test::seeded_floats(static_cast<std::size_t>(w) * w * windows * 6, 50 + w, -3000.0f, 9000.0f);
+  std::vector<float> element(spectra.size(), -1.0f), batch(spectra.size(), -1.0f);
+  const int T = windows - 3;  // one block that leaves the last windows out
+  kernels::InverseTransformArgs a{T, W, element.data(), const_cast<float*>(spectra.data()), w, x, y};
+  device::run_each_index_on_host<kernels::InverseTransformArgs, kernels::Inv_fourier_pyr_levels_cuda_kernel>(1, T, &a);
+  a.cuda_rgb = batch.data();
+  catalogue::InverseLevels.entry.run_on_host(1, T, &a);
+  EXPECT_TRUE(test::same_floats(element, batch));
+}
+
+INSTANTIATE_TEST_SUITE_P(LevelSizes, InverseBatchTest, testing::Values(3, 9, 11, 21, 23));
 
 TEST(ForwardTransform, AUniformWindowHasOnlyTheZeroFrequency) {
   const int W = 9, g = 100;

@@ -6,21 +6,12 @@
 #include <vector>
 
 #include "kernel_catalogue.h"
+#include "support/seeded_values.h"
 #include "kernels/lab_arithmetic.h"
 #include "support/faulty_backend.h"
 
 namespace quorva {
 namespace {
-
-std::vector<float> uniform(int clos, int rows, float r, float g, float b) {
-  std::vector<float> image(static_cast<std::size_t>(clos) * rows * 3);
-  for (std::size_t i = 0; i < image.size(); i += 3) {
-    image[i] = r;
-    image[i + 1] = g;
-    image[i + 2] = b;
-  }
-  return image;
-}
 
 std::vector<float> seeded(int clos, int rows, unsigned seed) {
   std::vector<float> image(static_cast<std::size_t>(clos) * rows * 3);
@@ -80,8 +71,8 @@ TEST_P(UniformPairTest, FlagsEveryCountedPositionExactlyWhenTheDistanceExceedsTh
   const UniformCase c = GetParam();
   const int clos = 23, rows = 17, windowsize = 5;
   create(clos, rows, windowsize);
-  const std::vector<float> image0 = uniform(clos, rows, c.grey0, c.grey0, c.grey0);
-  const std::vector<float> image1 = uniform(clos, rows, c.grey1, c.grey1, c.grey1);
+  const std::vector<float> image0 = test::uniform_float_image(clos, rows, c.grey0, c.grey0, c.grey0);
+  const std::vector<float> image1 = test::uniform_float_image(clos, rows, c.grey1, c.grey1, c.grey1);
   const double e = lab_distance(image0.data(), image1.data());
   ASSERT_GT(std::abs(e - 25.0), 0.01) << "pick greys clear of the threshold";
   EXPECT_EQ(check(image0, image1), e > 25.0 ? (rows - windowsize) * (clos - windowsize) : 0) << "distance " << e;
@@ -119,7 +110,7 @@ TEST_F(LumColorCheckTest, CountsAgreeWithADirectComputationOnRandomImages) {
 
 TEST_F(LumColorCheckTest, ADifferenceAtTheBottomRightPixelAloneIsNeverCounted) {
   create(20, 15, 5);
-  const std::vector<float> image0 = uniform(20, 15, 0, 0, 0);
+  const std::vector<float> image0 = test::uniform_float_image(20, 15, 0, 0, 0);
   std::vector<float> image1 = image0;
   const std::size_t last = (15 * 20 - 1) * 3;
   image1[last] = image1[last + 1] = image1[last + 2] = 1e6f;
@@ -130,7 +121,7 @@ TEST_F(LumColorCheckTest, ADifferenceAtTheBottomRightPixelAloneIsNeverCounted) {
 TEST_F(LumColorCheckTest, OneColumnMoreThanTheWindowCountsColumnZeroOnly) {
   const int windowsize = 5, clos = windowsize + 1, rows = 12;
   create(clos, rows, windowsize);
-  const std::vector<float> image0 = uniform(clos, rows, 0, 0, 0);
+  const std::vector<float> image0 = test::uniform_float_image(clos, rows, 0, 0, 0);
   std::vector<float> image1 = image0;
   for (int y = 0; y < rows; ++y) image1[(y * clos + clos - 1) * 3] = 1e5f;  // the last column only
   EXPECT_EQ(check(image0, image1), 0);
@@ -143,7 +134,7 @@ TEST_F(LumColorCheckTest, OneColumnMoreThanTheWindowCountsColumnZeroOnly) {
 
 TEST_F(LumColorCheckTest, AnImageNarrowerThanTheWindowFlagsNothing) {
   create(4, 30, 5);
-  EXPECT_EQ(check(uniform(4, 30, 0, 0, 0), uniform(4, 30, 255, 0, 0)), 0);
+  EXPECT_EQ(check(test::uniform_float_image(4, 30, 0, 0, 0), test::uniform_float_image(4, 30, 255, 0, 0)), 0);
 }
 
 TEST(CompareLumColorKernel, ASumExactlyAtTheLimitIsNotFlagged) {
@@ -182,7 +173,7 @@ TEST_P(LumColorCopyFailureTest, AFailedCopyIsReportedAndReturnsMinusOne) {
   backend_.copies_to_device = 0;  // the filter upload of creation is not part of the check
   backend_.fail_copy_to_device_at = c.fail_to_device_at;
   backend_.fail_copy_to_host_at = c.fail_to_host_at;
-  const std::vector<float> image = uniform(20, 20, 1, 2, 3);
+  const std::vector<float> image = test::uniform_float_image(20, 20, 1, 2, 3);
   testing::internal::CaptureStdout();
   EXPECT_EQ(check(image, image), -1);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), c.message);
