@@ -21,17 +21,17 @@ QUORVA_LANE_CLONES void sum_windows(const float* distances, int xsamples, int W,
   Lanes acc[Rows] = {};
   for (int c = 0; c < W; ++c) {
     const float* column = distances + static_cast<std::size_t>(y0) * xsamples + x0 + c;
-    const auto row = [&](int j) { return load_lanes(column + static_cast<std::size_t>(j) * xsamples); };
+    const std::size_t pitch = xsamples;
     for (int j = 0; j < Rows - 1; ++j) {
-      const Lanes v = row(j);
+      const Lanes v = load_lanes(column + j * pitch);
       for (int k = 0; k <= j; ++k) acc[k] += v;
     }
     for (int j = Rows - 1; j < W; ++j) {
-      const Lanes v = row(j);
+      const Lanes v = load_lanes(column + j * pitch);
       for (int k = 0; k < Rows; ++k) acc[k] += v;
     }
     for (int j = 0; j < Rows - 1; ++j) {
-      const Lanes v = row(W + j);
+      const Lanes v = load_lanes(column + (W + j) * pitch);
       for (int k = j + 1; k < Rows; ++k) acc[k] += v;
     }
   }

@@ -12,9 +12,10 @@ typedef float Lanes __attribute__((vector_size(kLanes * sizeof(float))));
 
 #define QUORVA_LANE_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
 
-// Loads and stores one vector at a time, so that sums stay in registers. Lanes never cross a call that is not
-// inlined into a clone, so the note that a plain x86-64 build would pass them differently does not apply to
-// any file that works with them.
+// Loads and stores one vector at a time, so that sums stay in registers. Lanes cross no call boundary but
+// these always-inlined helpers: a clone and a function that is not cloned (a lambda, say) would pass them by
+// different conventions, which an unoptimised build really calls. Hence the note about those conventions is
+// silenced here, and Lanes must never be passed to or returned from anything else.
 #pragma GCC diagnostic ignored "-Wpsabi"
 __attribute__((always_inline)) inline Lanes load_lanes(const float* p) {
   Lanes v;
